@@ -79,6 +79,8 @@ struct LayoutCase {
     int width;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
 class TopBarLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(TopBarLayout, SeventeenControlsInSlotOrderAtTheirPlaces)

@@ -25,6 +25,8 @@ void poison_table()
     wmemset(&search_langs[0][0], L'#', sizeof search_langs / sizeof(wchar_t));
 }
 
+void PrintTo(const NamedSet& s, std::ostream* os) { *os << s.code; }
+
 class EveryLanguage : public ::testing::TestWithParam<NamedSet> {};
 
 TEST_P(EveryLanguage, LoadsEverySlotWholeWithoutTouchingItsNeighbours)
