@@ -1,7 +1,9 @@
 // Checks the window tree of a running editor from another process:
-//   window_tree <language code>
+//   window_tree <language code> [<exe> <icon file>]
 // waits for the main window, compares its children with the layout the language
-// build must show, prints every control and exits 1 on any difference.
+// build must show, prints every control and exits 1 on any difference. Given the
+// executable, it also checks its version resource (1.1, in the build's language)
+// and that its icon is the application icon.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -67,6 +69,94 @@ void expect_control(HWND parent, int id, const wchar_t* cls, const std::wstring&
         fail("position", where);
     if (!IsWindowVisible(w))
         fail("hidden", where);
+}
+
+WORD language_id(const char* code)
+{
+    struct Entry {
+        const char* code;
+        WORD id;
+    } table[] = {{"zh", 0x0804}, {"hi", 0x0439}, {"ja", 0x0411}, {"ko", 0x0412},
+                 {"es", 0x0C0A}, {"tr", 0x041F}, {"de", 0x0407}, {"ru", 0x0419},
+                 {"it", 0x0410}, {"no", 0x0414}, {"pl", 0x0415}};
+    for (const Entry& e : table)
+        if (strcmp(e.code, code) == 0)
+            return e.id;
+    return 0;
+}
+
+std::wstring widen(const char* s)
+{
+    int n = MultiByteToWideChar(CP_ACP, 0, s, -1, NULL, 0);
+    std::wstring w(n, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, s, -1, w.data(), n);
+    w.resize(n ? n - 1 : 0);
+    return w;
+}
+
+std::string file_bytes(const std::wstring& path)
+{
+    std::string bytes;
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (f == INVALID_HANDLE_VALUE)
+        return bytes;
+    char chunk[4096];
+    DWORD got;
+    while (ReadFile(f, chunk, sizeof chunk, &got, NULL) && got)
+        bytes.append(chunk, got);
+    CloseHandle(f);
+    return bytes;
+}
+
+BOOL CALLBACK count_icon(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR p)
+{
+    auto* check = (std::pair<const std::string*, int>*)p;
+    HRSRC r = FindResourceW(module, name, type);
+    DWORD size = SizeofResource(module, r);
+    const char* data = (const char*)LockResource(LoadResource(module, r));
+    if (data && check->first->find(std::string(data, size)) == std::string::npos)
+        check->second = -1000;  // an image that is not in the application icon
+    else
+        ++check->second;
+    return TRUE;
+}
+
+void check_resources(const char* code, const std::wstring& exe, const std::wstring& icon)
+{
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    std::string info(size, '\0');
+    if (!size || !GetFileVersionInfoW(exe.c_str(), 0, size, info.data())) {
+        fail("version", L"no version resource in " + exe);
+        return;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    if (!VerQueryValueW(info.data(), L"\\", (void**)&fixed, &len) || fixed->dwFileVersionMS != 0x00010001)
+        fail("version", L"the file version is not 1.1");
+    WORD* translation = nullptr;
+    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", (void**)&translation, &len) ||
+        len < 4 || translation[0] != language_id(code))
+        fail("version", L"the version resource is not in the build's language");
+    else {
+        wchar_t key[64];
+        swprintf(key, 64, L"\\StringFileInfo\\%04x%04x\\FileVersion", translation[0], translation[1]);
+        wchar_t* value = nullptr;
+        if (!VerQueryValueW(info.data(), key, (void**)&value, &len) || wcscmp(value, L"1.1") != 0)
+            fail("version", L"FileVersion is not \"1.1\"");
+    }
+    std::string ico = file_bytes(icon);
+    HMODULE module = LoadLibraryExW(exe.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    std::pair<const std::string*, int> check{&ico, 0};
+    if (module) {
+        if (!FindResourceW(module, MAKEINTRESOURCEW(1), (LPCWSTR)RT_GROUP_ICON))
+            fail("icon", L"no application icon");
+        EnumResourceNamesW(module, (LPCWSTR)RT_ICON, count_icon, (LONG_PTR)&check);
+        FreeLibrary(module);
+    }
+    if (ico.empty() || check.second <= 0)
+        fail("icon", L"the icon images are not the application icon's");
+    wprintf(L"resources: version and icon checked\n");
 }
 
 const LangSet* set_for(const char* code)
@@ -145,6 +235,8 @@ int main(int argc, char** argv)
         swprintf(name, 8, L"//--?%02d", j);
         expect_control(jump, 351 + j, L"Button", name, 2, 5 + 22 * j, 87, 20);
     }
+    if (argc > 3)
+        check_resources(argv[1], widen(argv[2]), widen(argv[3]));
     wprintf(failures ? L"window tree: %d differences\n" : L"window tree: as expected\n", failures);
     return failures ? 1 : 0;
 }
