@@ -15,9 +15,9 @@ HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
 void click(HWND dialog, int id) { SendMessageW(item(dialog, id), BM_CLICK, 0, 0); }
 
-// Opens the search dialog and runs the steps inside its modal loop; each step after
-// the first runs later, so keys posted by the previous one have gone through the
-// dialog's own loop. The dialog is closed after the last step if still open.
+// Opens the search dialog and runs the steps inside its modal loop, each a little
+// after the one before, so keys posted by a step have gone through the dialog's
+// own loop. The dialog is closed after the last step if still open.
 void with_search_dialog(std::vector<kit::DialogHandler> steps)
 {
     auto run = std::make_shared<std::function<void(HWND, size_t)>>();
@@ -30,7 +30,11 @@ void with_search_dialog(std::vector<kit::DialogHandler> steps)
         else
             PostMessageW(dialog, WM_CLOSE, 0, 0);
     };
-    kit::on_next_dialog([run](HWND dialog) { (*run)(dialog, 0); });
+    // The dialog makes itself topmost, which activates it before it is shown; the
+    // first step waits for the modal loop to have shown it.
+    kit::on_next_dialog([run](HWND dialog) {
+        kit::later_in_dialog(dialog, [run](HWND d) { (*run)(d, 0); });
+    });
     run_dialog(IDD_SEARCH, SearchReplaceProc);
     EXPECT_EQ(kit::pending_handlers(), 0u) << "the dialog opened";
     EXPECT_TRUE(kit::unexpected_dialogs().empty());
