@@ -385,6 +385,37 @@ DialogHandler then_close(DialogHandler handler)
     };
 }
 
+namespace {
+std::map<HWND, std::deque<DialogHandler>> later_handlers;
+
+void CALLBACK later_timer(HWND w, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(w, id);
+    auto it = later_handlers.find(w);
+    if (it == later_handlers.end() || it->second.empty())
+        return;
+    DialogHandler handler = std::move(it->second.front());
+    it->second.pop_front();
+    if (it->second.empty())
+        later_handlers.erase(it);
+    handler(w);
+}
+}  // namespace
+
+void later_in_dialog(HWND dialog, DialogHandler handler, DWORD milliseconds)
+{
+    later_handlers[dialog].push_back(std::move(handler));
+    // One timer per queued handler, each with its own ID, so none replaces another.
+    static UINT_PTR next_id = 0x4C00;
+    SetTimer(dialog, ++next_id, milliseconds, later_timer);
+}
+
+void post_key(HWND window, UINT vk)
+{
+    PostMessageW(window, WM_KEYDOWN, vk, key_lparam(vk, false));
+    PostMessageW(window, WM_KEYUP, vk, key_lparam(vk, true));
+}
+
 std::vector<Control> controls(HWND dialog)
 {
     std::vector<Control> out;

@@ -92,6 +92,13 @@ DialogHandler cancel_dialog();
 // Runs a handler then closes the dialog with WM_CLOSE when it is still open.
 DialogHandler then_close(DialogHandler handler);
 
+// Runs a handler a little later inside the dialog's own modal loop. Keys posted
+// to the dialog's controls before it then arrive through that loop (and so through
+// IsDialogMessage), as typed keys do; kit::press dispatches them directly instead.
+void later_in_dialog(HWND dialog, DialogHandler handler, DWORD milliseconds = 50);
+// Posts a key's down and up messages to a window without dispatching them.
+void post_key(HWND window, UINT vk);
+
 // Captions and IDs of a dialog's direct children, for checking a template.
 struct Control {
     int id;
