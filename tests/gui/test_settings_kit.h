@@ -6,6 +6,10 @@
 #include "EditWindow.h"
 #include "messages.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
+
 namespace settings_kit {
 
 // Sends a button's click notification to the dialog and returns when it is handled.
@@ -30,6 +34,18 @@ inline bool with_settings(kit::DialogHandler body)
     }));
     run_dialog(IDD_SETTINGS, DialogProc);
     return ran;
+}
+
+// File bytes compared without printing kilobytes on a mismatch.
+inline testing::AssertionResult same_bytes(const std::string& got, const std::string& want)
+{
+    if (got == want)
+        return testing::AssertionSuccess();
+    size_t i = 0;
+    while (i < got.size() && i < want.size() && got[i] == want[i])
+        ++i;
+    return testing::AssertionFailure() << got.size() << " bytes where " << want.size()
+                                       << " were expected; first difference at byte " << i;
 }
 
 }  // namespace settings_kit
