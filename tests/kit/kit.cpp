@@ -107,6 +107,13 @@ void CALLBACK dialog_timer(HWND w, UINT, UINT_PTR id, DWORD)
         auto it = running.find(w);
         if (it == running.end())
             return;
+        // A dialog that made itself topmost while starting is activated before it
+        // is shown: wait until its modal loop has shown it.
+        if (!IsWindowVisible(w)) {
+            SetTimer(w, HANDLER_TIMER, 10, dialog_timer);
+            return;
+        }
+        seen_dialogs.push_back(text(w));
         DialogHandler handler = std::move(it->second);
         running.erase(it);
         handler(w);
@@ -121,9 +128,9 @@ void CALLBACK dialog_timer(HWND w, UINT, UINT_PTR id, DWORD)
 
 void handle_dialog(HWND w)
 {
-    seen_dialogs.push_back(text(w));
     SetTimer(w, WATCHDOG_TIMER, WATCHDOG_MS, dialog_timer);
     if (handlers.empty()) {
+        seen_dialogs.push_back(text(w));
         unexpected.push_back(text(w));
         SetTimer(w, CANCEL_TIMER, 10, dialog_timer);
         return;
