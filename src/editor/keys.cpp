@@ -22,7 +22,10 @@ static bool is_down(int key)
 // Puts text in at p: a selection collapses to its start and stays in the text.
 static void insert_at(HWND edit, int p, const wchar_t* text, size_t length)
 {
-    SendMessageW(edit, EM_SETSEL, p, p);
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    if (start != (DWORD)p || end != (DWORD)p)
+        SendMessageW(edit, EM_SETSEL, p, p);
     replace_selection(edit, text, length, FALSE);
 }
 
