@@ -53,6 +53,13 @@ wchar_t* new_line_with_indent(size_t spaces)
     return out;
 }
 
+size_t alignment_spaces(int width, int space_width)
+{
+    if (width <= 0 || space_width <= 0)
+        return 0;
+    return (size_t)(width / space_width);
+}
+
 size_t count_line_breaks(const wchar_t* text, size_t length)
 {
     size_t breaks = 0;

@@ -26,6 +26,10 @@ size_t find_text(const wchar_t* text, size_t length, const wchar_t* needle,
 // it cannot be allocated. Release with free.
 wchar_t* new_line_with_indent(size_t spaces);
 
+// Spaces that fill a width, given the width of one space: none when either measures
+// nothing (a failed measurement gives 0).
+size_t alignment_spaces(int width, int space_width);
+
 // CR LF pairs lying wholly inside text[0, length).
 size_t count_line_breaks(const wchar_t* text, size_t length);
 

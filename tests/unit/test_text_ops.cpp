@@ -96,6 +96,18 @@ TEST(TextOps, NewLineWithIndentHoldsAnyWidth)
     EXPECT_EQ(new_line_with_indent((size_t)-1), nullptr);
 }
 
+TEST(TextOps, AlignmentSpacesFillTheWidthWithoutDividingByNothing)
+{
+    EXPECT_EQ(alignment_spaces(40, 5), 8u);
+    EXPECT_EQ(alignment_spaces(44, 5), 8u) << "truncated";
+    EXPECT_EQ(alignment_spaces(4, 5), 0u);
+    EXPECT_EQ(alignment_spaces(0, 5), 0u);
+    EXPECT_EQ(alignment_spaces(40, 0), 0u) << "a space that measures nothing";
+    EXPECT_EQ(alignment_spaces(0, 0), 0u);
+    EXPECT_EQ(alignment_spaces(40, -2), 0u);
+    EXPECT_EQ(alignment_spaces(INT_MAX, 1), (size_t)INT_MAX);
+}
+
 TEST(TextOps, ShiftRightPutsSpacesAfterEveryWholeLineBreak)
 {
     struct Case {
