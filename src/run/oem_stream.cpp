@@ -44,14 +44,28 @@ size_t complete_length(const StreamDecoder* decoder, const unsigned char* b, siz
     return count;
 }
 
-// Converts bytes that end between characters; 0 units are dropped.
-static size_t convert(UINT code_page, const unsigned char* bytes, size_t count, wchar_t* out)
+// Converts bytes that end between characters; 0 units are dropped. When more of
+// the stream follows, a broken UTF-8 sequence at the end is one U+FFFD, as it is
+// with the next byte in sight (the converter would otherwise treat it as the end).
+static size_t convert(const StreamDecoder* d, const unsigned char* bytes, size_t count, wchar_t* out,
+                      bool followed)
 {
     if (!count)
         return 0;
-    int units = MultiByteToWideChar(code_page, 0, (const char*)bytes, (int)count, out, (int)count + 1);
-    if (units <= 0)
-        return 0;
+    size_t broken = 0;
+    if (followed && d->kind == UTF8) {
+        size_t whole = complete_length(d, bytes, count);
+        broken = count - whole;
+        count = whole;
+    }
+    int units = 0;
+    if (count) {
+        units = MultiByteToWideChar(d->code_page, 0, (const char*)bytes, (int)count, out, (int)count + 1);
+        if (units < 0)
+            units = 0;
+    }
+    if (broken)
+        out[units++] = 0xFFFD;
     size_t kept = 0;
     for (int i = 0; i < units; ++i)
         if (out[i])
@@ -79,14 +93,14 @@ size_t stream_decode(StreamDecoder* d, const unsigned char* bytes, size_t count,
             }
             whole = total;
         }
-        written = convert(d->code_page, joined, whole, out);
+        written = convert(d, joined, whole, out, whole < total || taken < count);
         size_t used = whole - d->carried;
         bytes += used;
         count -= used;
         d->carried = 0;
     }
     size_t whole = at_end ? count : complete_length(d, bytes, count);
-    written += convert(d->code_page, bytes, whole, out + written);
+    written += convert(d, bytes, whole, out + written, !at_end);
     d->carried = count - whole;
     memcpy(d->carry, bytes + whole, d->carried);
     return written;
