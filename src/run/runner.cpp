@@ -10,8 +10,9 @@
 
 enum {
     READ_SIZE = 65536,
-    // Decoded output is handed to the pane in pieces of about this many units:
-    // every hand-over costs the control a pass over its buffer, and nothing is
+    // Decoded output goes to the pane in pieces at least this long, and at least
+    // as long as what the pane already shows: each hand-over costs the control a
+    // pass over its text, so growing pieces keep a long run linear. Nothing is
     // painted while the command runs anyway.
     PANE_BATCH = 1 << 20,
     PANE_LIMIT = 0x7FFFFFFE,
@@ -21,7 +22,8 @@ enum {
 struct PaneWriter {
     wchar_t* pending;
     size_t length;
-    bool written;  // the first piece of a run replaces the pane's text
+    size_t capacity;
+    size_t shown;  // units already handed to the pane in this run
 };
 
 static void hand_to_pane(PaneWriter* w)
@@ -29,17 +31,35 @@ static void hand_to_pane(PaneWriter* w)
     if (!w->length)
         return;
     w->pending[w->length] = L'\0';
-    if (!w->written) {
-        // The default typing limit would cut later appends at 30000 characters.
+    if (!w->shown) {
+        // The first piece replaces the pane's text; the default typing limit
+        // would cut the later appends at 30000 characters.
         SendMessageW(hOutput, EM_SETLIMITTEXT, PANE_LIMIT, 0);
         SendMessageW(hOutput, WM_SETTEXT, 0, (LPARAM)w->pending);
-        w->written = true;
     } else {
         int end = GetWindowTextLengthW(hOutput);
         SendMessageW(hOutput, EM_SETSEL, end, end);
         SendMessageW(hOutput, EM_REPLACESEL, FALSE, (LPARAM)w->pending);
     }
+    w->shown += w->length;
     w->length = 0;
+}
+
+// Makes room for one more decoded read; when the buffer cannot grow, what it
+// holds goes to the pane first.
+static void make_room(PaneWriter* w)
+{
+    size_t needed = w->length + stream_decode_room(READ_SIZE);
+    if (needed <= w->capacity)
+        return;
+    size_t grown = w->capacity * 2 > needed ? w->capacity * 2 : needed;
+    wchar_t* bigger = (wchar_t*)realloc(w->pending, grown * sizeof(wchar_t));
+    if (bigger) {
+        w->pending = bigger;
+        w->capacity = grown;
+    } else {
+        hand_to_pane(w);
+    }
 }
 
 static void read_output(HANDLE pipe, unsigned char* bytes, PaneWriter* w)
@@ -49,8 +69,10 @@ static void read_output(HANDLE pipe, unsigned char* bytes, PaneWriter* w)
     for (;;) {
         DWORD got = 0;
         bool more = ReadFile(pipe, bytes, READ_SIZE, &got, NULL) && got > 0;
+        make_room(w);
         w->length += stream_decode(&decoder, bytes, more ? got : 0, w->pending + w->length, !more);
-        if (!more || w->length >= PANE_BATCH)
+        size_t batch = w->shown > (size_t)PANE_BATCH ? w->shown : (size_t)PANE_BATCH;
+        if (!more || w->length >= batch)
             hand_to_pane(w);
         if (!more)
             return;
@@ -70,7 +92,8 @@ void RunCommandAndRedirect(const wchar_t* command)
     wchar_t* line = build_command_line(command);
     unsigned char* bytes = (unsigned char*)malloc(READ_SIZE);
     PaneWriter writer = {};
-    writer.pending = (wchar_t*)malloc((PANE_BATCH + stream_decode_room(READ_SIZE)) * sizeof(wchar_t));
+    writer.capacity = 4 * stream_decode_room(READ_SIZE);
+    writer.pending = (wchar_t*)malloc(writer.capacity * sizeof(wchar_t));
     HANDLE read_end = NULL, write_end = NULL;
     SECURITY_ATTRIBUTES security = {sizeof security, NULL, TRUE};
     STARTUPINFOW startup = {};
