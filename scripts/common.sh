@@ -40,18 +40,20 @@ export_wine_environment() {
     export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 }
 
+# Creates a prefix (the default one, or the folder given) on first use.
 prepare_wine_prefix() {
     export_wine_environment
-    local stamp="$WINEPREFIX/.editwindow-ready"
+    local prefix=${1:-$WINEPREFIX}
+    local stamp="$prefix/.editwindow-ready"
     [ -f "$stamp" ] && return 0
-    log "creating the Wine prefix $WINEPREFIX"
-    rm -rf "$WINEPREFIX"
+    log "creating the Wine prefix $prefix"
+    rm -rf "$prefix"
     mkdir -p "$BUILD_DIR"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    wine regedit /S "$(winepath -w "$REPO_DIR/scripts/wine-prefix.reg" 2>/dev/null)" >/dev/null 2>&1
-    wineserver -w
+    WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+    WINEPREFIX=$prefix wine regedit /S "$(winepath -w "$REPO_DIR/scripts/wine-prefix.reg" 2>/dev/null)" >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
     touch "$stamp"
 }

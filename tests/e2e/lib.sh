@@ -1,13 +1,18 @@
 # Shared by the end-to-end scripts: start a shipped executable under Wine, look at
 # it with ui_probe, and use it with xdotool as a person would.
 
+# The test command gives these tests a display and a Wine prefix of their own.
+export DISPLAY=${EDITWINDOW_E2E_DISPLAY:-$DISPLAY}
+export WINEPREFIX=${EDITWINDOW_E2E_PREFIX:-$WINEPREFIX}
+wineserver -p >/dev/null 2>&1 </dev/null
+
 E2E_FAILS=0
 SHOTS=${SHOTS:-/tmp}
 
 fail() { echo "FAIL: $*"; E2E_FAILS=$((E2E_FAILS + 1)); }
 note() { echo "-- $*"; }
 
-probe() { wine "$PROBE" "$@" </dev/null 2>/dev/null; }
+probe() { wine "$PROBE" "$@" </dev/null 2>>"${PROBE_LOG:-/dev/null}"; }
 
 # Waits for a file dialog or one of ours (by a control it holds: #ID).
 wait_dialog() { probe dialog "$1" || fail "no dialog $1"; sleep 0.3; }
@@ -39,16 +44,41 @@ wait_text() {
     return 1
 }
 
-expect_text() {
-    local got
-    got=$(probe text "$1" "${3:-}")
-    [ "$got" = "$2" ] || fail "control $1 reads '$got', not '$2'"
+# Waits until file $1 exists and contains $2.
+wait_file() {
+    local t=0
+    while [ "$t" -lt 100 ]; do
+        [ -f "$1" ] && grep -q -F -- "$2" "$1" && return 0
+        sleep 0.1
+        t=$((t + 1))
+    done
+    fail "$1 never held '$2'"
+    return 1
 }
 
-# Starts an executable in folder $2 and waits for its window.
+# Selects the whole text of the focused edit box, single-line or multi-line.
+select_field() { key ctrl+End ctrl+shift+Home; }
+
+# Expects control $1 (below dialog $3, if given) to read exactly $2 within a few seconds.
+expect_text() {
+    local got t=0
+    while [ "$t" -lt 25 ]; do
+        got=$(probe text "$1" ${3:+"$3"})
+        [ "$got" = "$2" ] && return 0
+        sleep 0.2
+        t=$((t + 1))
+    done
+    fail "control $1 reads '$got', not '$2'"
+}
+
+# Starts a copy of an executable in folder $2, as a user who keeps the program
+# beside the C file would, and waits for its window.
 start_app() {
-    local exe=$1 dir=$2
-    (cd "$dir" && exec wine "$exe" >/dev/null 2>&1 </dev/null) &
+    local exe=$2/$(basename "$1") dir=$2
+    cp "$1" "$exe"
+    EDITWINDOW_EXE=$(winpath "$exe")
+    export EDITWINDOW_EXE
+    (cd "$dir" && exec wine "$exe" >>"${APP_LOG:-/dev/null}" 2>&1 </dev/null) &
     APP_PID=$!
     probe wait || { fail "the main window did not appear"; return 1; }
     sleep 0.5

@@ -20,7 +20,7 @@ wait_dialog "#1148"
 type_text "$(winpath "$work")\\main.c"
 key Return
 wait_gone "#1148"
-[ -f "$work/main.c" ] || fail "main.c was not saved"
+wait_file "$work/main.c" 'short session' 
 click 304
 for _ in $(seq 1 100); do [ -f "$work/out_file.exe" ] && break; sleep 0.3; done
 [ -f "$work/out_file.exe" ] || fail "Compile made no out_file.exe"

@@ -4,6 +4,10 @@
 #   smoke.sh <exe> <language> <window_tree.exe> <shot dir> <application icon>
 set -u
 exe=$1 lang=$2 tree=$3 shots=$4 icon=$5
+# The test command gives these tests a display and a Wine prefix of their own.
+export DISPLAY=${EDITWINDOW_E2E_DISPLAY:-$DISPLAY}
+export WINEPREFIX=${EDITWINDOW_E2E_PREFIX:-$WINEPREFIX}
+wineserver -p >/dev/null 2>&1 </dev/null
 mkdir -p "$shots"
 work=$(mktemp -d)
 cd "$work"

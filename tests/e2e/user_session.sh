@@ -71,8 +71,7 @@ wait_dialog "#1148"                          # the save dialog (its file-name bo
 type_text "$(winpath "$work")\\main.c"
 key Return
 wait_gone "#1148"
-[ -f "$work/main.c" ] || fail "main.c was not saved"
-grep -q 'hello from the editor' "$work/main.c" || fail "main.c does not hold the program"
+wait_file "$work/main.c" 'hello from the editor' 
 [ "$(probe title)" = "$(winpath "$work")\\main.c" ] || fail "the title does not name main.c: $(probe title)"
 
 note "compiling and running"
@@ -101,19 +100,18 @@ probe text 1001 | grep -q 'goodbye from the editor' || fail "Replace did not rep
 click 610 "#602"                            # Zrobione
 wait_gone "#602"
 click 302                                   # Zapisz: current_file is known, no dialog
-sleep 0.5
-grep -q 'goodbye from the editor' "$work/main.c" || fail "Save did not write the replaced text"
+wait_file "$work/main.c" 'goodbye from the editor' 
 
 note "a project with a renamed jump button"
 click 306                                   # Ustawienia
 wait_dialog "#510"
 click 509 "#510"
-key ctrl+a
+select_field
 type_text 'start'
 click 515 "#510"                            # Ustaw
 expect_text 351 start
 click 510 "#510"
-key ctrl+a
+select_field
 type_text 'gcc -Wall -o out_file main.c'
 shot user_settings
 click 513 "#510"                            # Zapisz projekt: asks for a path
@@ -123,6 +121,7 @@ key Return
 wait_gone "#1148"
 click 2 "#510"                              # Zrobione
 wait_gone "#510"
+for _ in $(seq 1 50); do [ -f "$work/first.kedp" ] && break; sleep 0.1; done
 [ "$(stat -c %s "$work/first.kedp" 2>/dev/null)" = 3302 ] || fail "the project file is not 3302 bytes"
 stop_app
 

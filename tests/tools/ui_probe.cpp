@@ -9,7 +9,8 @@
 //   ui_probe gone TITLE                waits until no window has that caption
 // Controls are looked up below the main window, or below the top-level window
 // whose caption is TITLE; a TITLE of the form #N names the shown dialog that holds
-// a control with ID N (so no caption needs to be typed on a command line).
+// a control with ID N (so no caption needs to be typed on a command line). With
+// EDITWINDOW_EXE set, only windows of that executable's process count.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -19,35 +20,18 @@
 
 #include <string>
 
+#include "own_window.h"
+
 namespace {
-
-struct DialogSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK dialog_with(HWND w, LPARAM p)
-{
-    DialogSearch* s = (DialogSearch*)p;
-    wchar_t cls[16];
-    GetClassNameW(w, cls, 16);
-    if (wcscmp(cls, L"#32770") == 0 && IsWindowVisible(w) && GetDlgItem(w, s->id)) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 HWND find_top(const wchar_t* title)
 {
+    static const std::wstring exe = executable_from_environment();
     if (!title)
-        return FindWindowW(L"MainWindowClass", NULL);
-    if (title[0] == L'#') {
-        DialogSearch s{_wtoi(title + 1), NULL};
-        EnumWindows(dialog_with, (LPARAM)&s);
-        return s.found;
-    }
-    return FindWindowW(NULL, title);
+        return find_own_window(L"MainWindowClass", NULL, 0, exe);
+    if (title[0] == L'#')
+        return find_own_window(L"#32770", NULL, _wtoi(title + 1), exe);
+    return find_own_window(NULL, title, 0, exe);
 }
 
 HWND wait_top(const wchar_t* title, bool present, DWORD ms = 15000)

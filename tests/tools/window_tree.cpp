@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../../src/lang/strings.h"
+#include "own_window.h"
 
 namespace {
 
@@ -185,7 +186,7 @@ int main(int argc, char** argv)
     }
     HWND main_window = NULL, top = NULL, jump = NULL;
     for (int tries = 0; tries < 300; ++tries) {
-        main_window = FindWindowW(L"MainWindowClass", NULL);
+        main_window = find_own_window(L"MainWindowClass", NULL, 0, argc > 2 ? widen(argv[2]) : std::wstring());
         if (main_window) {
             top = GetDlgItem(main_window, 300);
             jump = GetDlgItem(main_window, 350);
