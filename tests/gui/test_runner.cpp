@@ -6,46 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "start_folder.h"
+
 #include <string>
 
 namespace {
 
-// Runs in a fresh folder standing in for the start-up folder, with the gcc bridge
-// first on the path; puts everything back afterwards.
-class Runner : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        kit::start_editor();
-        GetCurrentDirectoryW(MAX_PATH, saved_directory_);
-        saved_path_.resize(32767);
-        saved_path_.resize(GetEnvironmentVariableW(L"PATH", saved_path_.data(), 32767));
-        wchar_t self[MAX_PATH];
-        GetModuleFileNameW(NULL, self, MAX_PATH);
-        std::wstring bridge = self;
-        bridge.resize(bridge.find_last_of(L'\\'));
-        bridge += L"\\gcc_bridge";
-        SetEnvironmentVariableW(L"PATH", (bridge + L";" + saved_path_).c_str());
-        folder_ = kit::temp_dir();
-        wcscpy(currentPathA, folder_.c_str());
-        SetCurrentDirectoryW(currentPathA);
-    }
-    void TearDown() override
-    {
-        SetCurrentDirectoryW(saved_directory_);
-        SetEnvironmentVariableW(L"PATH", saved_path_.c_str());
-        EXPECT_TRUE(kit::unexpected_dialogs().empty());
-    }
-    std::wstring pane() { return kit::text(hOutput); }
-    bool exists(const wchar_t* name)
-    {
-        return GetFileAttributesW((folder_ + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
-
-    std::wstring folder_;
-    std::wstring saved_path_;
-    wchar_t saved_directory_[MAX_PATH];
-};
+using Runner = StartFolderTest;
 
 TEST_F(Runner, StandardOutputAndErrorBothReachThePane)
 {
@@ -121,24 +88,16 @@ TEST_F(Runner, EmptySystemCommandIsRefused)
     }
 }
 
-// The commands that Compile and Run build from the default compiler command.
-void compile()
+// The top bar's Compile and Run buttons, from a current folder elsewhere (as after
+// a file dialog moved it): both work in the start-up folder.
+void click_top_bar(int id)
 {
-    wchar_t name[256], del[256];
-    get_value_after_option(ustawienia.compilerCommand, L"-o", name, 256);
-    wsprintfW(del, L"del %s", name);
-    SetCurrentDirectoryW(currentPathA);
-    RunCommandAndRedirect(del);
-    RunCommandAndRedirect(ustawienia.compilerCommand);
+    SetCurrentDirectoryW(L"C:\\");
+    SendMessageW(kit::find_control(hTopBar, id), BM_CLICK, 0, 0);
 }
 
-void run()
-{
-    wchar_t name[256];
-    SetCurrentDirectoryW(currentPathA);
-    get_value_after_option(ustawienia.compilerCommand, L"-o", name, 156);
-    RunCommandAndRedirect(name);
-}
+void compile() { click_top_bar(IDC_COMPILE); }
+void run() { click_top_bar(IDC_RUN); }
 
 TEST_F(Runner, DefaultCompileBuildsAProgramThatRunShows)
 {
