@@ -57,3 +57,11 @@ prepare_wine_prefix() {
     WINEPREFIX=$prefix wineserver -w
     touch "$stamp"
 }
+
+# Runs the calling script again inside a virtual display (once).
+rerun_in_xvfb() {
+    [ -n "${EDITWINDOW_IN_XVFB:-}" ] && return 0
+    install_missing_packages
+    export EDITWINDOW_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+}

@@ -3,11 +3,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-if [ -z "${EDITWINDOW_IN_XVFB:-}" ]; then
-    install_missing_packages
-    export EDITWINDOW_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+rerun_in_xvfb "$@"
 
 build_all
 prepare_wine_prefix

@@ -70,9 +70,9 @@ bool load_file_into_edit(HWND edit, const wchar_t* path, HWND owner)
     return true;
 }
 
-void OpenFileAndLoadToEdit(HWND edit, HWND owner)
+// The open and save dialogs share their filters, name buffer and extension.
+static OPENFILENAMEW text_file_dialog(HWND owner, wchar_t* name, DWORD flags)
 {
-    wchar_t name[DIALOG_NAME_SIZE] = L"";
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -80,8 +80,15 @@ void OpenFileAndLoadToEdit(HWND edit, HWND owner)
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name;
     dialog.nMaxFile = DIALOG_NAME_SIZE;
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    dialog.Flags = flags;
     dialog.lpstrDefExt = L"txt";
+    return dialog;
+}
+
+void OpenFileAndLoadToEdit(HWND edit, HWND owner)
+{
+    wchar_t name[DIALOG_NAME_SIZE] = L"";
+    OPENFILENAMEW dialog = text_file_dialog(owner, name, OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
     if (GetOpenFileNameW(&dialog))
         load_file_into_edit(edit, name, owner);
     InvalidateRect(mHwnd, NULL, TRUE);
@@ -102,15 +109,7 @@ void SaveFileDialog(wchar_t* path, int capacity, HWND owner)
         wcsncpy(name, last ? last + 1 : path, DIALOG_NAME_SIZE - 1);
         name[DIALOG_NAME_SIZE - 1] = L'\0';
     }
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = FILE_FILTER;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = DIALOG_NAME_SIZE;
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    dialog.lpstrDefExt = L"txt";
+    OPENFILENAMEW dialog = text_file_dialog(owner, name, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
     if (GetSaveFileNameW(&dialog)) {
         wcsncpy(path, name, (size_t)capacity - 1);
         path[capacity - 1] = L'\0';
