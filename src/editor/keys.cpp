@@ -46,19 +46,30 @@ static void plain_line_break(HWND edit)
     insert_at(edit, UpdateCursorPos(edit), L"\r\n", 2);
 }
 
+// A copy of the whole text with the caret position and the start of its line; on a
+// failed allocation, the box and null.
+static wchar_t* copy_with_caret_line(HWND edit, int* p, size_t* start, size_t* length)
+{
+    *p = UpdateCursorPos(edit);
+    wchar_t* text = copy_edit_text(edit, length);
+    if (!text) {
+        show_allocation_failure();
+        return nullptr;
+    }
+    if ((size_t)*p > *length)
+        *p = (int)*length;
+    *start = line_start(text, (size_t)*p);
+    return text;
+}
+
 // The new line starts with as many spaces as the caret's line does.
 static void indented_line_break(HWND edit)
 {
-    int p = UpdateCursorPos(edit);
-    size_t length = 0;
-    wchar_t* text = copy_edit_text(edit, &length);
-    if (!text) {
-        show_allocation_failure();
+    int p;
+    size_t start, length;
+    wchar_t* text = copy_with_caret_line(edit, &p, &start, &length);
+    if (!text)
         return;
-    }
-    if ((size_t)p > length)
-        p = (int)length;
-    size_t start = line_start(text, (size_t)p);
     size_t spaces = count_leading_spaces(text + start, length - start);
     free(text);
     insert_indented_break(edit, p, spaces);
@@ -68,16 +79,11 @@ static void indented_line_break(HWND edit)
 // the text between the line's start and the caret.
 static void aligned_line_break(HWND edit)
 {
-    int p = UpdateCursorPos(edit);
-    size_t length = 0;
-    wchar_t* text = copy_edit_text(edit, &length);
-    if (!text) {
-        show_allocation_failure();
+    int p;
+    size_t start, length;
+    wchar_t* text = copy_with_caret_line(edit, &p, &start, &length);
+    if (!text)
         return;
-    }
-    if ((size_t)p > length)
-        p = (int)length;
-    size_t start = line_start(text, (size_t)p);
     // The copy is ours: ending it at the caret leaves the text to measure.
     text[p] = L'\0';
     HDC dc = CreateCompatibleDC(NULL);
