@@ -88,7 +88,9 @@ bool shifted_right_length(size_t length, size_t breaks, int n, size_t* result)
     return true;
 }
 
-size_t shift_lines_right(const wchar_t* text, size_t length, int n, wchar_t* out)
+// Copies the text; after every CR LF it adds n spaces (right) or skips up to n
+// spaces (left).
+static size_t shift_lines(const wchar_t* text, size_t length, int n, bool right, wchar_t* out)
 {
     size_t o = 0;
     size_t i = 0;
@@ -97,10 +99,12 @@ size_t shift_lines_right(const wchar_t* text, size_t length, int n, wchar_t* out
             out[o++] = L'\r';
             out[o++] = L'\n';
             i += 2;
-            if (n > 0) {
+            if (right && n > 0) {
                 wmemset(out + o, L' ', (size_t)n);
                 o += (size_t)n;
             }
+            for (int skipped = 0; !right && skipped < n && i < length && text[i] == L' '; ++skipped)
+                ++i;
             continue;
         }
         // Copy the run up to the next CR in one go.
@@ -114,27 +118,14 @@ size_t shift_lines_right(const wchar_t* text, size_t length, int n, wchar_t* out
     return o;
 }
 
+size_t shift_lines_right(const wchar_t* text, size_t length, int n, wchar_t* out)
+{
+    return shift_lines(text, length, n, true, out);
+}
+
 size_t shift_lines_left(const wchar_t* text, size_t length, int n, wchar_t* out)
 {
-    size_t o = 0;
-    size_t i = 0;
-    while (i < length) {
-        if (text[i] == L'\r' && i + 1 < length && text[i + 1] == L'\n') {
-            out[o++] = L'\r';
-            out[o++] = L'\n';
-            i += 2;
-            for (int skipped = 0; skipped < n && i < length && text[i] == L' '; ++skipped)
-                ++i;
-            continue;
-        }
-        const wchar_t* cr = wmemchr(text + i + 1, L'\r', length - i - 1);
-        size_t run = cr ? (size_t)(cr - text) - i : length - i;
-        wmemcpy(out + o, text + i, run);
-        o += run;
-        i += run;
-    }
-    out[o] = L'\0';
-    return o;
+    return shift_lines(text, length, n, false, out);
 }
 
 void jump_marker_text(int jump, wchar_t out[8])

@@ -93,6 +93,16 @@ stop_app() {
 # A Windows path for a Unix one.
 winpath() { winepath -w "$1" 2>/dev/null; }
 
+# Starts a session: a fresh start-up folder ($work), removed at the end, and the
+# compiler bridge in folder $1 first on the Windows path.
+begin_session() {
+    mkdir -p "$SHOTS"
+    work=$(mktemp -d)
+    trap 'stop_app; rm -rf "$work"' EXIT
+    WINEPATH="$(winpath "$1")"
+    export WINEPATH
+}
+
 finish() {
     if [ "$E2E_FAILS" -eq 0 ]; then echo "end to end: as expected"; exit 0; fi
     echo "end to end: $E2E_FAILS failures"

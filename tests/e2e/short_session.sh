@@ -5,10 +5,7 @@
 set -u
 EXE=$1 LANG_CODE=$2 PROBE=$3 SHOTS=$4 BRIDGE=$5
 source "$(dirname "$0")/lib.sh"
-mkdir -p "$SHOTS"
-work=$(mktemp -d)
-trap 'stop_app; rm -rf "$work"' EXIT
-export WINEPATH="$(winpath "$BRIDGE")"
+begin_session "$BRIDGE"
 
 start_app "$EXE" "$work" || finish
 click 1001

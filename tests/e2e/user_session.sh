@@ -7,10 +7,7 @@
 set -u
 EXE=$1 PROBE=$2 SHOTS=$3 BRIDGE=$4
 source "$(dirname "$0")/lib.sh"
-mkdir -p "$SHOTS"
-work=$(mktemp -d)
-trap 'stop_app; rm -rf "$work"' EXIT
-export WINEPATH="$(winpath "$BRIDGE")"
+begin_session "$BRIDGE"
 
 start_app "$EXE" "$work" || finish
 click 1001
